@@ -231,6 +231,28 @@ TEST_F(ConfigTest, SaveThenLoadRestoresEveryPersistedField)
     EXPECT_NE(bytes.find(U16(L"   -1294967296\n")), std::string::npos);
 }
 
+TEST_F(ConfigTest, EveryBuildWritesTheSameBytesForTheSameRecord)
+{
+    // Chinese text, "/" in strings, negative numbers and 0xFFFF words: the
+    // digest of the file is fixed, so the Windows and native builds agree.
+    ConfigPeek c;
+    c.SetAllNonDefault();
+    c.SetSnapDelayTime(4294967295u);
+    c.SaveConfig();
+    std::string bytes;
+    ASSERT_TRUE(ReadBytes(m_path, bytes));
+    uint64_t h = 1469598103934665603ull;
+    for (unsigned char b : bytes) {
+        h ^= b;
+        h *= 1099511628211ull;
+    }
+    EXPECT_EQ(bytes.size(), 3630u);
+    EXPECT_EQ(h, 0x5beff8c5b18b87d3ull) << std::hex << h;
+    EXPECT_NE(bytes.find(U16(L"  <EditAppPath>\n   C:\\colonTools\\colonedit.exe\n")), std::string::npos);
+    EXPECT_NE(bytes.find(U16(L"   -1\n")), std::string::npos);
+    EXPECT_NE(bytes.find(U16(L"   65535\n")), std::string::npos);
+}
+
 TEST_F(ConfigTest, MissingSectionsAndEmptyValues)
 {
     ASSERT_TRUE(WriteBytes(m_path, U16(L"<Other>\n <Author>\n </Author>\n <Image>\n  <RotateAngle>\n  </RotateAngle>\n"
