@@ -57,6 +57,9 @@ LRESULT CFileDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NOTIFY) {
         const OFNOTIFYW* pNotify = reinterpret_cast<const OFNOTIFYW*>(lParam);
+        // The dialog reports the selected type in the structure it works on.
+        if (pNotify->lpOFN && pNotify->lpOFN != &m_ofn)
+            m_ofn.nFilterIndex = pNotify->lpOFN->nFilterIndex;
         switch (pNotify->hdr.code) {
         case CDN_INITDONE:
             OnInitDone();

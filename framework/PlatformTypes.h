@@ -37,6 +37,25 @@ typedef tagRECT RECT;
 typedef const RECT* LPCRECT;
 typedef RECT* LPRECT;
 
+// A class or interface identifier.
+struct GUID
+{
+    uint32_t Data1;
+    uint16_t Data2;
+    uint16_t Data3;
+    uint8_t Data4[8];
+};
+inline bool operator==(const GUID& a, const GUID& b)
+{
+    if (a.Data1 != b.Data1 || a.Data2 != b.Data2 || a.Data3 != b.Data3)
+        return false;
+    for (int i = 0; i < 8; ++i)
+        if (a.Data4[i] != b.Data4[i])
+            return false;
+    return true;
+}
+inline bool operator!=(const GUID& a, const GUID& b) { return !(a == b); }
+
 inline BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c); }
 inline BYTE GetGValue(COLORREF c) { return static_cast<BYTE>(c >> 8); }
 inline BYTE GetBValue(COLORREF c) { return static_cast<BYTE>(c >> 16); }
