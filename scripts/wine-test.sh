@@ -77,6 +77,13 @@ start_keeper() {
     "$WINE" "$keeper" >"$STATE/keeper.log" 2>&1 9>&- </dev/null &
     echo $! >"$STATE/keeper.pid"
     echo "$keeper" >"$STATE/keeper.path"
+    # Wait for its window: the first Wine GUI process starts Wine's desktop
+    # process, which must not inherit a test's output instead.
+    for _ in $(seq 1 200); do
+        xdotool search --name '^KadrelWineKeeper$' >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    log "the keeper window did not appear"
 }
 
 setup() {
@@ -117,8 +124,13 @@ case "$MODE" in
         export_display
         prog=$1; shift
         cd "$(dirname "$prog")" || exit 1
-        timeout -k 10 "$TIMEOUT" "$WINE" "$prog" "$@"
+        # Output goes through a file: a process the program starts (Wine's
+        # own services) may keep an inherited pipe open long after it ends.
+        out=$(mktemp "$STATE/run.XXXXXX")
+        timeout -k 10 "$TIMEOUT" "$WINE" "$prog" "$@" >"$out" 2>&1 </dev/null
         rc=$?
+        cat "$out"
+        rm -f "$out"
         [ $rc -eq 124 ] && log "timed out after ${TIMEOUT}s: $prog"
         exit $rc ;;
     *)

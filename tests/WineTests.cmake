@@ -46,3 +46,17 @@ set_source_files_properties(win/fixtures.rc PROPERTIES OBJECT_DEPENDS "${KADREL_
 target_compile_options(WinImagingTests PRIVATE $<$<COMPILE_LANGUAGE:RC>:-I${KADREL_FIXTURE_DIR}>)
 add_dependencies(WinImagingTests image_fixtures)
 kadrel_wine_test(win.imaging WinImagingTests)
+
+# The engine on the real screen, clipboard, mouse input and file dialogs.
+add_executable(WinEngineTests
+    win/EngineHost.cpp
+    win/EngineCaptureTest.cpp
+    win/EngineDocumentTest.cpp
+    win/HookTest.cpp
+    win/SaveDialogTest.cpp
+    win/WinTestUtil.cpp
+    portable/TestMain.cpp)
+target_link_libraries(WinEngineTests PRIVATE KadrelCore Hook GTest::gtest gdi32 user32 gdiplus comdlg32)
+target_include_directories(WinEngineTests PRIVATE portable win)
+add_dependencies(WinEngineTests snap_wav)
+kadrel_wine_test(win.engine WinEngineTests)

@@ -23,6 +23,21 @@ CString CGdiplusFileSaveAsDialog::GetFileExt() const
     return ExtensionOf(CString(buf.data()));
 }
 
+INT_PTR CGdiplusFileSaveAsDialog::DoModal()
+{
+    m_strChosenExt.Empty();
+    const INT_PTR r = CGdiplusFileDialog::DoModal();
+    if (r != IDOK || m_strChosenExt.IsEmpty() || !ExtensionOf(GetFileName()).IsEmpty())
+        return r;
+    const CString path = GetPathName() + L"." + m_strChosenExt;
+    if (static_cast<size_t>(path.GetLength()) < m_fileBuffer.size()) {
+        wcscpy(m_fileBuffer.data(), path);
+        m_ofn.lpstrFile = m_fileBuffer.data();
+        m_ofn.nFileExtension = static_cast<WORD>(path.GetLength() - m_strChosenExt.GetLength());
+    }
+    return r;
+}
+
 const CGdiplusCodecInfo* CGdiplusFileSaveAsDialog::SelectedCodec() const
 {
     const int index = static_cast<int>(GetOFN().nFilterIndex) - 1;
@@ -47,6 +62,7 @@ void CGdiplusFileSaveAsDialog::SetCurrentCodecCLSID()
     // refuses names that do not name one by their extension.
     const CGdiplusCodecInfo* pCodec = SelectedCodec();
     m_clsidCodec = pCodec ? pCodec->GetCLSID() : GUID_NULL;
+    m_strChosenExt = pCodec ? CString(pCodec->GetDefExt()) : CString();
 }
 
 void CGdiplusFileSaveAsDialog::OnInitDone()
@@ -71,6 +87,7 @@ BOOL CGdiplusFileSaveAsDialog::OnFileNameOK()
         if (i < 0)
             return TRUE;
         m_clsidCodec = m_arrCodecs[i]->GetCLSID();
+        m_strChosenExt = m_arrCodecs[i]->GetDefExt();
     } else if (m_clsidCodec == GUID_NULL) {
         return TRUE;
     }

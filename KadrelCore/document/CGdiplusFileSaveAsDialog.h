@@ -10,6 +10,10 @@ public:
     explicit CGdiplusFileSaveAsDialog(LPCWSTR lpszFileName = nullptr,
                                       DWORD dwFlags = OFN_EXPLORER | OFN_OVERWRITEPROMPT, CWnd* pParentWnd = nullptr);
 
+    // A name confirmed without extension gets the chosen type's, also where
+    // the platform's dialog does not add it itself.
+    INT_PTR DoModal() override;
+
     GUID GetCodecCLSID() const { return m_clsidCodec; }
     // Extension of the name typed into the dialog right now, without the dot.
     CString GetFileExt() const;
@@ -26,4 +30,5 @@ protected:
     const CGdiplusCodecInfo* SelectedCodec() const;
 
     GUID m_clsidCodec;
+    CString m_strChosenExt;
 };
