@@ -21,7 +21,7 @@ export WINEPREFIX=$STATE/prefix
 export WINEDEBUG=-all
 # No Mono/Gecko install prompts, no sound driver probing.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv=d"
-TIMEOUT=${KADREL_WINE_TIMEOUT:-540}
+TIMEOUT=${KADREL_WINE_TIMEOUT:-300}
 
 log() { echo "wine-test: $*" >&2; }
 

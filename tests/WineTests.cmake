@@ -37,6 +37,7 @@ add_custom_target(image_fixtures DEPENDS ${KADREL_FIXTURES})
 add_executable(WinImagingTests
     win/ImageBitmapTest.cpp
     win/LoaderTest.cpp
+    win/FrameworkWinTest.cpp
     win/WinTestUtil.cpp
     win/fixtures.rc
     portable/TestMain.cpp)
