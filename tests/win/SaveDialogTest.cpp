@@ -1,10 +1,13 @@
 // The save dialog driven for real from a second thread: the typed
 // extension wins over the selected type, a name without one gets the
 // type's, and an unknown one keeps the dialog open.
+#include "CGdiplusFileSaveAsDialog.h"
 #include "EngineHost.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <cguid.h>
 
 #include <atomic>
 #include <thread>
@@ -137,5 +140,35 @@ TEST_F(EngineTest, SaveDialogChoosesTheEncoder)
         }
         RemoveTestFile(file);
         RemoveTestFile(typed);
+    }
+}
+
+namespace {
+
+// The save dialog's type selection without a window.
+class OpenSaveDialog : public CGdiplusFileSaveAsDialog
+{
+public:
+    using CGdiplusFileSaveAsDialog::FillCodecInfoArray;
+    using CGdiplusFileSaveAsDialog::OnFileNameOK;
+    using CGdiplusFileSaveAsDialog::OnTypeChange;
+    int Count() const { return m_arrCodecs.GetSize(); }
+};
+
+} // namespace
+
+TEST_F(EngineTest, ATypeOutsideTheCodecListChoosesNoEncoder)
+{
+    OpenSaveDialog dlg;
+    dlg.FillCodecInfoArray();
+    ASSERT_GT(dlg.Count(), 0);
+    dlg.GetOFN().nFilterIndex = 1;
+    dlg.OnTypeChange();
+    EXPECT_FALSE(dlg.GetCodecCLSID() == GUID_NULL);
+    for (DWORD index : {0ul, static_cast<DWORD>(dlg.Count() + 1), 1000ul}) {
+        dlg.GetOFN().nFilterIndex = index;
+        dlg.OnTypeChange();
+        EXPECT_TRUE(dlg.GetCodecCLSID() == GUID_NULL) << index;
+        EXPECT_TRUE(dlg.OnFileNameOK()) << "a name without extension is refused";
     }
 }
