@@ -1,6 +1,8 @@
 // Codec descriptions and the file-type filters of the open and save dialogs.
 #include "CGdiplusCodecInfo.h"
 
+#include "CStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -3,6 +3,8 @@
 #include "CRect.h"
 #include "CString.h"
 
+#include "CStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 TEST(CStringTest, FormatTakesWideTextAndCStrings)

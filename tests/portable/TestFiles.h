@@ -2,6 +2,7 @@
 // Whole-file reads and writes for tests, by wide path on every build.
 #include "CHelper.h"
 #include "CString.h"
+#include "CStringPrinter.h"
 #include "Utf8.h"
 
 #include <cstdio>

@@ -2,6 +2,7 @@
 // Small pixel images for the processor tests, and a runner that gives a
 // processor the same setting as the chain does (destination pre-filled with
 // the background).
+#include "CStringPrinter.h"
 #include "ProcessorChain.h"
 
 #include <cstdint>

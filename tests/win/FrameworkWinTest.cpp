@@ -1,6 +1,7 @@
 // The framework's window classes on real windows: message dispatch to the
 // object, timers, modal and modeless dialogs with data exchange.
 #include "CDialog.h"
+#include "CStringPrinter.h"
 #include "WinTestUtil.h"
 
 #include <gtest/gtest.h>
