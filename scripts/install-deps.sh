@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need; quick when they are present.
 set -euo pipefail
 
-PKGS=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
+PKGS=(cmake ninja-build g++ python3 clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
       mingw-w64 wine wine64 wine32:i386 xvfb xauth xdotool x11-utils imagemagick
       fonts-wqy-microhei)
 
