@@ -1,5 +1,6 @@
 #include "CKdCore.h"
 
+#include "../../framework/CDC.h"
 #include "../settings/CHelper.h"
 
 #include <mmsystem.h>
@@ -138,24 +139,22 @@ CImageBitmap* CKdCore::SnapBitmap(HWND hWnd, CRect rect)
 
     ::SetWindowPos(hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     CImageBitmap* pBitmap = nullptr;
-    HDC hdcWindow = ::GetWindowDC(hWnd);
-    if (hdcWindow) {
-        HDC hdcMem = ::CreateCompatibleDC(hdcWindow);
-        HBITMAP hBitmap = hdcMem ? ::CreateCompatibleBitmap(hdcWindow, cx, cy) : nullptr;
-        if (hBitmap) {
-            HGDIOBJ hOld = ::SelectObject(hdcMem, hBitmap);
-            const BOOL ok = ::BitBlt(hdcMem, 0, 0, cx, cy, hdcWindow, onScreen.left, onScreen.top, SRCCOPY);
-            ::SelectObject(hdcMem, hOld);
+    {
+        CWindowDC dcWindow(hWnd);
+        CDC memDC;
+        CBitmap bitmap;
+        if (dcWindow.m_hDC && memDC.CreateCompatibleDC(&dcWindow) &&
+            bitmap.CreateCompatibleBitmap(dcWindow, cx, cy)) {
+            BOOL ok;
+            {
+                CSelectObject select(memDC, bitmap.m_hObject);
+                ok = memDC.BitBlt(0, 0, cx, cy, &dcWindow, onScreen.left, onScreen.top, SRCCOPY);
+            }
             if (ok) {
                 pBitmap = new CImageBitmap(0x00FFFFFF);
-                pBitmap->Attach(hBitmap);
-            } else {
-                ::DeleteObject(hBitmap);
+                pBitmap->Attach(bitmap.Detach());
             }
         }
-        if (hdcMem)
-            ::DeleteDC(hdcMem);
-        ::ReleaseDC(hWnd, hdcWindow);
     }
     ::SetWindowPos(hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     return pBitmap;

@@ -10,26 +10,13 @@
 #include "CImageShearer.h"
 #include "CImageSharpener.h"
 
+#include "../../framework/CDC.h"
 #include "../../framework/CString.h"
 
 #include <cstdlib>
 #include <cstring>
 
 namespace {
-
-// The screen device context for one call.
-class CScreenDC
-{
-public:
-    CScreenDC() : m_hdc(::GetDC(nullptr)) {}
-    ~CScreenDC() { if (m_hdc) ::ReleaseDC(nullptr, m_hdc); }
-    CScreenDC(const CScreenDC&) = delete;
-    CScreenDC& operator=(const CScreenDC&) = delete;
-    operator HDC() const { return m_hdc; }
-
-private:
-    HDC m_hdc;
-};
 
 bool QueryBitmapSize(HBITMAP h, CSize& size)
 {
@@ -87,7 +74,7 @@ RGBX* CImageBitmap::GetDIBits32()
     RGBX* pPixels = AllocPixelArray(CSize(bmi.bmiHeader.biWidth, lines));
     if (!pPixels)
         return nullptr;
-    CScreenDC dc;
+    CClientDC dc(nullptr);
     if (!dc || ::GetDIBits(dc, static_cast<HBITMAP>(m_hObject), 0, static_cast<UINT>(lines),
                            pPixels, &bmi, DIB_RGB_COLORS) != lines) {
         FreePixelArray(pPixels);
@@ -100,7 +87,7 @@ HBITMAP CImageBitmap::CreateFromPixels(const RGBX* pPixels, CSize size)
 {
     if (!PixelCount(size))
         return nullptr;
-    CScreenDC dc;
+    CClientDC dc(nullptr);
     if (!dc)
         return nullptr;
     HBITMAP hNew = ::CreateCompatibleBitmap(dc, size.cx, size.cy);
@@ -129,7 +116,7 @@ BOOL CImageBitmap::CopyImage(HBITMAP hBitmap)
         return FALSE;
     HBITMAP hNew = nullptr;
     {
-        CScreenDC dc;
+        CClientDC dc(nullptr);
         if (dc && ::GetDIBits(dc, hBitmap, 0, static_cast<UINT>(lines), pPixels, &bmi, DIB_RGB_COLORS) == lines)
             hNew = CreateFromPixels(pPixels, size);
     }
@@ -353,34 +340,26 @@ HBITMAP CImageBitmap::ExtractBitmap(IPicture* pPicture, DWORD clrBack)
 {
     if (!pPicture)
         return nullptr;
-    HWND hDesktop = ::GetDesktopWindow();
-    HDC hdc = ::GetDC(hDesktop);
-    if (!hdc)
+    CClientDC dc(::GetDesktopWindow());
+    CDC memDC;
+    if (!dc.m_hDC || !memDC.CreateCompatibleDC(&dc))
         return nullptr;
-    HBITMAP hBitmap = nullptr;
-    HDC hMem = ::CreateCompatibleDC(hdc);
     OLE_XSIZE_HIMETRIC hmWidth = 0;
     OLE_YSIZE_HIMETRIC hmHeight = 0;
-    if (hMem && SUCCEEDED(pPicture->get_Width(&hmWidth)) && SUCCEEDED(pPicture->get_Height(&hmHeight))) {
-        const int cx = ::MulDiv(hmWidth, ::GetDeviceCaps(hdc, LOGPIXELSX), 2540);
-        const int cy = ::MulDiv(hmHeight, ::GetDeviceCaps(hdc, LOGPIXELSY), 2540);
-        if (cx > 0 && cy > 0 && IsPixelSizeUsable(CSize(cx, cy)))
-            hBitmap = ::CreateCompatibleBitmap(hdc, cx, cy);
-        if (hBitmap) {
-            HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-            if (clrBack != 0xFFFFFFFF) {
-                // Transparent parts of the picture show this colour.
-                ::SetBkColor(hMem, clrBack);
-                RECT rc = {0, 0, cx, cy};
-                ::ExtTextOutW(hMem, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
-            }
-            pPicture->Render(hMem, 0, 0, cx, cy, 0, hmHeight, hmWidth, -hmHeight, nullptr);
-            ::SelectObject(hMem, hOld);
-        }
-    }
-    if (hMem)
-        ::DeleteDC(hMem);
-    ::ReleaseDC(hDesktop, hdc);
+    if (FAILED(pPicture->get_Width(&hmWidth)) || FAILED(pPicture->get_Height(&hmHeight)))
+        return nullptr;
+    const int cx = ::MulDiv(hmWidth, dc.GetDeviceCaps(LOGPIXELSX), 2540);
+    const int cy = ::MulDiv(hmHeight, dc.GetDeviceCaps(LOGPIXELSY), 2540);
+    if (cx <= 0 || cy <= 0 || !IsPixelSizeUsable(CSize(cx, cy)))
+        return nullptr;
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(dc, cx, cy);
+    if (!hBitmap)
+        return nullptr;
+    CSelectObject select(memDC, hBitmap);
+    // Transparent parts of the picture show this colour.
+    if (clrBack != 0xFFFFFFFF)
+        memDC.FillSolidRect(CRect(0, 0, cx, cy), clrBack);
+    pPicture->Render(memDC, 0, 0, cx, cy, 0, hmHeight, hmWidth, -hmHeight, nullptr);
     return hBitmap;
 }
 
