@@ -173,36 +173,35 @@ bool ParseNumber(const CString& text, long long& out)
 
 const wchar_t kNeedInteger[] = L"请输入一个整数。";
 
+// A number through the control's text: formatted on the way in, parsed
+// and range-checked on the way out.
+template <class T>
+void ExchangeNumber(CDataExchange* pDX, int nIDC, T& value, const wchar_t* pszFormat, long long minVal,
+                    long long maxVal, const wchar_t* pszMessage)
+{
+    CString text;
+    if (!pDX->m_bSaveAndValidate)
+        text.Format(pszFormat, value);
+    DDX_Text(pDX, nIDC, text);
+    if (!pDX->m_bSaveAndValidate || pDX->m_bFailed)
+        return;
+    long long v = 0;
+    if (!ParseNumber(text, v) || v < minVal || v > maxVal)
+        pDX->Fail(pszMessage);
+    else
+        value = static_cast<T>(v);
+}
+
 } // namespace
 
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
 {
-    CString text;
-    if (!pDX->m_bSaveAndValidate)
-        text.Format(L"%d", value);
-    DDX_Text(pDX, nIDC, text);
-    if (!pDX->m_bSaveAndValidate || pDX->m_bFailed)
-        return;
-    long long v = 0;
-    if (!ParseNumber(text, v) || v < INT_MIN || v > INT_MAX)
-        pDX->Fail(kNeedInteger);
-    else
-        value = static_cast<int>(v);
+    ExchangeNumber(pDX, nIDC, value, L"%d", INT_MIN, INT_MAX, kNeedInteger);
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value)
 {
-    CString text;
-    if (!pDX->m_bSaveAndValidate)
-        text.Format(L"%u", value);
-    DDX_Text(pDX, nIDC, text);
-    if (!pDX->m_bSaveAndValidate || pDX->m_bFailed)
-        return;
-    long long v = 0;
-    if (!ParseNumber(text, v) || v < 0 || v > 0xFFFFFFFFll)
-        pDX->Fail(L"请输入一个正整数。");
-    else
-        value = static_cast<UINT>(v);
+    ExchangeNumber(pDX, nIDC, value, L"%u", 0, 0xFFFFFFFFll, L"请输入一个正整数。");
 }
 
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
