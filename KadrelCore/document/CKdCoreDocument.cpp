@@ -2,6 +2,7 @@
 #include "../capture/CKdCore.h"
 
 #include "../../framework/CDC.h"
+#include "../../framework/MemoryStream.h"
 #include "CGdiplusFileOpenDialog.h"
 #include "CGdiplusFileSaveAsDialog.h"
 
@@ -35,17 +36,9 @@ Gdiplus::Image* LoadImageUnlocked(const CString& strPath)
     std::fclose(f);
     if (bytes.empty())
         return nullptr;
-    HGLOBAL hGlobal = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-    if (!hGlobal)
+    IStream* pStream = CreateMemoryStream(bytes.data(), bytes.size());
+    if (!pStream)
         return nullptr;
-    void* p = ::GlobalLock(hGlobal);
-    std::copy(bytes.begin(), bytes.end(), static_cast<char*>(p));
-    ::GlobalUnlock(hGlobal);
-    IStream* pStream = nullptr;
-    if (FAILED(::CreateStreamOnHGlobal(hGlobal, TRUE, &pStream))) {
-        ::GlobalFree(hGlobal);
-        return nullptr;
-    }
     // The image keeps its own reference to the stream.
     Gdiplus::Image* pImage = new Gdiplus::Image(pStream);
     pStream->Release();

@@ -12,6 +12,7 @@
 
 #include "../../framework/CDC.h"
 #include "../../framework/CString.h"
+#include "../../framework/MemoryStream.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -65,22 +66,29 @@ LONG CImageBitmap::PrepareBitmapInfo32(BITMAPINFO& bmi, HBITMAP hBitmap)
     return size.cy;
 }
 
-RGBX* CImageBitmap::GetDIBits32()
+RGBX* CImageBitmap::ReadPixels32(HBITMAP hBitmap, CSize& size)
 {
     BITMAPINFO bmi;
-    const LONG lines = PrepareBitmapInfo32(bmi, nullptr);
+    const LONG lines = PrepareBitmapInfo32(bmi, hBitmap);
     if (lines <= 0 || bmi.bmiHeader.biWidth <= 0)
         return nullptr;
-    RGBX* pPixels = AllocPixelArray(CSize(bmi.bmiHeader.biWidth, lines));
+    size = CSize(bmi.bmiHeader.biWidth, lines);
+    RGBX* pPixels = AllocPixelArray(size);
     if (!pPixels)
         return nullptr;
     CClientDC dc(nullptr);
-    if (!dc || ::GetDIBits(dc, static_cast<HBITMAP>(m_hObject), 0, static_cast<UINT>(lines),
+    if (!dc || ::GetDIBits(dc, hBitmap ? hBitmap : static_cast<HBITMAP>(m_hObject), 0, static_cast<UINT>(lines),
                            pPixels, &bmi, DIB_RGB_COLORS) != lines) {
         FreePixelArray(pPixels);
         return nullptr;
     }
     return pPixels;
+}
+
+RGBX* CImageBitmap::GetDIBits32()
+{
+    CSize size;
+    return ReadPixels32(nullptr, size);
 }
 
 HBITMAP CImageBitmap::CreateFromPixels(const RGBX* pPixels, CSize size)
@@ -106,20 +114,11 @@ BOOL CImageBitmap::CopyImage(HBITMAP hBitmap)
 {
     if (!hBitmap)
         return FALSE;
-    BITMAPINFO bmi;
-    const LONG lines = PrepareBitmapInfo32(bmi, hBitmap);
-    if (lines <= 0 || bmi.bmiHeader.biWidth <= 0)
-        return FALSE;
-    const CSize size(bmi.bmiHeader.biWidth, lines);
-    RGBX* pPixels = AllocPixelArray(size);
+    CSize size;
+    RGBX* pPixels = ReadPixels32(hBitmap, size);
     if (!pPixels)
         return FALSE;
-    HBITMAP hNew = nullptr;
-    {
-        CClientDC dc(nullptr);
-        if (dc && ::GetDIBits(dc, hBitmap, 0, static_cast<UINT>(lines), pPixels, &bmi, DIB_RGB_COLORS) == lines)
-            hNew = CreateFromPixels(pPixels, size);
-    }
+    HBITMAP hNew = CreateFromPixels(pPixels, size);
     FreePixelArray(pPixels);
     if (!hNew)
         return FALSE;
@@ -312,23 +311,9 @@ IPicture* CImageBitmap::LoadFromBuffer(BYTE* pBuffer, int nSize)
 {
     if (!pBuffer || nSize <= 0)
         return nullptr;
-    HGLOBAL hGlobal = ::GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(nSize));
-    if (!hGlobal)
+    IStream* pStream = CreateMemoryStream(pBuffer, static_cast<size_t>(nSize));
+    if (!pStream)
         return nullptr;
-    void* p = ::GlobalLock(hGlobal);
-    if (!p) {
-        ::GlobalFree(hGlobal);
-        return nullptr;
-    }
-    std::memcpy(p, pBuffer, static_cast<size_t>(nSize));
-    ::GlobalUnlock(hGlobal);
-
-    IStream* pStream = nullptr;
-    // The stream frees the block when it is released.
-    if (FAILED(::CreateStreamOnHGlobal(hGlobal, TRUE, &pStream)) || !pStream) {
-        ::GlobalFree(hGlobal);
-        return nullptr;
-    }
     IPicture* pPicture = nullptr;
     if (FAILED(::OleLoadPicture(pStream, nSize, FALSE, IID_IPicture, reinterpret_cast<void**>(&pPicture))))
         pPicture = nullptr;

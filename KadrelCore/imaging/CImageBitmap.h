@@ -62,6 +62,8 @@ protected:
     static HBITMAP ExtractBitmap(IPicture* pPicture, DWORD clrBack);
 
 private:
+    // A bitmap's pixels (the held one when NULL) as 32-bit top-down rows.
+    RGBX* ReadPixels32(HBITMAP hBitmap, CSize& size);
     // Writes a packed 32-bit array as a new screen-compatible bitmap.
     static HBITMAP CreateFromPixels(const RGBX* pPixels, CSize size);
     void Replace(HBITMAP hNew);
